@@ -286,6 +286,78 @@ std::optional<shell::Control> Launcher::FocusedControl() const {
     return std::nullopt;
 }
 
+// --- dialogs ---
+
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
+    HWND dialog = nullptr;
+    WaitUntil(
+        [&] {
+            for (const HWND h : VisibleWindowsOf(pid))
+                if (ClassOf(h) == L"#32770") {
+                    dialog = h;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
+    // A file dialog lays itself out after it shows; let it settle first.
+    if (dialog) Sleep(500);
+    return dialog;
+}
+
+namespace {
+
+constexpr int kFileNameCombo = 0x47C;  // cmb13: the file-name field of an Explorer-style dialog
+
+BOOL CALLBACK FindEditChild(HWND h, LPARAM p) {
+    if (ClassOf(h) != L"Edit") return TRUE;
+    reinterpret_cast<IdSearch*>(p)->found = h;
+    return FALSE;
+}
+
+HWND FileNameEdit(HWND dialog) {
+    const HWND field = GetDlgItem(dialog, kFileNameCombo);
+    if (!field) return nullptr;
+    if (ClassOf(field) == L"Edit") return field;
+    // A ComboBoxEx holds a combo box that holds the edit.
+    IdSearch search{kFileNameCombo, nullptr};
+    EnumChildWindows(field, FindEditChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ClickDialogButton(HWND dialog, int id) {
+    Activate(dialog);
+    Click(GetDlgItem(dialog, id));
+    if (!WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000))
+        ADD_FAILURE() << "the dialog did not close after button " << id;
+}
+
+}  // namespace
+
+void ChooseFile(HWND dialog, const std::wstring& path) {
+    ASSERT_NE(dialog, nullptr);
+    const HWND edit = FileNameEdit(dialog);
+    ASSERT_NE(edit, nullptr);
+    // Typed as a player would: into the field, replacing its selected text.
+    Activate(dialog);
+    Click(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    TypeText(Narrow(path));
+    WaitUntil([&] { return WideTextOf(edit) == path; }, 2000);
+    ClickDialogButton(dialog, IDOK);
+}
+
+void CancelDialog(HWND dialog) {
+    ASSERT_NE(dialog, nullptr);
+    ClickDialogButton(dialog, IDCANCEL);
+}
+
+std::wstring MessageBoxText(HWND box) {
+    constexpr int kMessageText = 0xFFFF;  // the static control holding a message box's text
+    const HWND text = GetDlgItem(box, kMessageText);
+    return text ? WideTextOf(text) : std::wstring();
+}
+
 // --- reading controls ---
 
 std::string TextOf(HWND h) {

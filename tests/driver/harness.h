@@ -102,6 +102,16 @@ std::string TitleBytes();
 std::vector<HWND> VisibleWindowsOf(DWORD pid);
 HWND FindWindowOf(DWORD pid, const std::wstring& title, DWORD timeoutMs = 5000);
 
+// --- dialogs the launcher opens ---
+// A visible dialog (#32770) of the process: a file dialog or a message box.
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs = 5000);
+// The open-file dialog: puts a full path in its file-name field and clicks
+// Open; or clicks Cancel. Both wait until the dialog is gone.
+void ChooseFile(HWND dialog, const std::wstring& path);
+void CancelDialog(HWND dialog);
+// The text of a message box (its static text control).
+std::wstring MessageBoxText(HWND box);
+
 // --- reading controls (across processes) ---
 std::string TextOf(HWND h);  // ANSI bytes
 std::wstring WideTextOf(HWND h);
