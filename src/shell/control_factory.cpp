@@ -34,7 +34,11 @@ WindowKind KindStyle(const ControlDef& d) {
             // No control of the page starts a group, so the three radios form one.
             return {L"BUTTON", BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER | BS_MULTILINE | WS_TABSTOP, 0};
         case Kind::ComboBox:
-            return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+            // The list draws its own items: only an owner-drawn list lets its
+            // items be taller than the font's default (Wine ignores
+            // CB_SETITEMHEIGHT on others).
+            return {L"COMBOBOX",
+                    CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0};
         case Kind::Edit:
             return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | ((d.style & kMasked) ? DWORD{ES_PASSWORD} : 0),
                     WS_EX_CLIENTEDGE};
@@ -77,8 +81,6 @@ void FillControl(HWND h, const ControlDef& d) {
                 const std::wstring w(item.begin(), item.end());
                 SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
             }
-            const LRESULT itemHeight = SendMessageW(h, CB_GETITEMHEIGHT, 0, 0);
-            if (itemHeight > 0) SendMessageW(h, CB_SETITEMHEIGHT, 0, itemHeight + 1);
             // The text field shows the caption while no item is selected.
             const std::wstring caption = WideCaption(d);
             SetWindowTextW(h, caption.c_str());
@@ -133,6 +135,8 @@ LRESULT CALLBACK ForwardToMain(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
             }
             return DefSubclassProc(hwnd, msg, wParam, lParam);
         case WM_COMMAND:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
@@ -154,6 +158,33 @@ void Stack(Parent parent, const ControlWindows& made) {
 }
 
 }  // namespace
+
+UINT ComboItemHeight() {
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return static_cast<UINT>(tm.tmHeight) + 1;
+}
+
+void DrawComboItem(const DRAWITEMSTRUCT& item) {
+    const bool selected = item.itemState & ODS_SELECTED;
+    RECT rc = item.rcItem;
+    FillRect(item.hDC, &rc, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (item.itemID != static_cast<UINT>(-1)) {
+        wchar_t text[64] = {};
+        const LRESULT length = SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0);
+        if (length >= 0 && length < static_cast<LRESULT>(std::size(text)))
+            SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        rc.left += 2;
+        DrawTextW(item.hDC, text, -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
 
 bool CreateControls(HWND main, HINSTANCE instance, const ControlFonts& fonts, Hyperlink& link, ControlWindows& out) {
     out.fill(nullptr);

@@ -106,12 +106,14 @@ void Hyperlink::SetHover(bool hover) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void Hyperlink::TrackLeave() {
+    // Ask for WM_MOUSELEAVE so the hover colour ends with the pointer.
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+    TrackMouseEvent(&track);
+}
+
 void Hyperlink::OnMouseMove() {
-    if (!hover_) {
-        // Ask for WM_MOUSELEAVE so the hover colour ends with the pointer.
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
-        TrackMouseEvent(&track);
-    }
+    if (!hover_) TrackLeave();
     SetHover(true);
 }
 
@@ -120,6 +122,17 @@ void Hyperlink::OnMouseLeave() { SetHover(false); }
 void Hyperlink::OnLButtonDown() {
     visited_ = OpenWebAddress(address_);
     InvalidateRect(hwnd_, nullptr, TRUE);
+    // Opening the address can end the leave tracking (the shell may pump
+    // messages or track the mouse itself): look where the pointer is now.
+    POINT at{};
+    RECT mine{};
+    GetCursorPos(&at);
+    GetWindowRect(hwnd_, &mine);
+    if (PtInRect(&mine, at)) {
+        TrackLeave();
+    } else {
+        SetHover(false);
+    }
 }
 
 }  // namespace shell

@@ -29,6 +29,7 @@ private:
     void OnMouseLeave();
     void OnLButtonDown();
     void SetHover(bool hover);
+    void TrackLeave();
 
     std::string address_;
     HCURSOR hand_;

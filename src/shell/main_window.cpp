@@ -80,6 +80,12 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_MEASUREITEM:
+            OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_DRAWITEM:
+            DrawComboItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -133,8 +139,9 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD code = HIWORD(wParam);
     switch (Def(*control).kind) {
         case Kind::Radio:
-            // Windows also sends BN_CLICKED when an unchecked radio merely
-            // receives the focus; a real click has checked it by now.
+            // Button controls of some Windows versions also send BN_CLICKED
+            // when an unchecked radio merely receives the focus from the
+            // keyboard; a real click or Space has checked it by now.
             if (code == BN_CLICKED && Checked(*control)) Raise(*control, Event::Clicked);
             break;
         case Kind::Button:
@@ -155,6 +162,11 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
+}
+
+void MainWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    // Only the list's items: the text field of a drop-down keeps its height.
+    if (item.CtlType == ODT_COMBOBOX && item.itemID != static_cast<UINT>(-1)) item.itemHeight = ComboItemHeight();
 }
 
 void MainWindow::OnItemSelected(WPARAM index) {

@@ -16,7 +16,7 @@
 
 namespace shell {
 
-class MainWindow : public BaseWindow<MainWindow>, private actions::Ui {
+class MainWindow : public BaseWindow<MainWindow>, public actions::Ui {
 public:
     MainWindow(HINSTANCE instance, stores::Stores& stores, actions::ProcessEntryRecord* processEntry);
     ~MainWindow();
@@ -32,10 +32,8 @@ public:
 
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
-    static constexpr wchar_t kClassName[] = L"MoyuLauncherWindow";
-    static constexpr UINT kItemSelected = WM_APP + 1;  // wParam: control index
+    HWND Window(Control c) const { return controls_[IndexOf(c)]; }
 
-private:
     // actions::Ui
     std::string Text(Control edit) override;
     void SetText(Control edit, std::string_view text) override;
@@ -45,6 +43,10 @@ private:
     bool OpenFileDialog(Control dialog) override;
     std::string FileName(Control dialog) override;
 
+    static constexpr wchar_t kClassName[] = L"MoyuLauncherWindow";
+    static constexpr UINT kItemSelected = WM_APP + 1;  // wParam: control index
+
+private:
     LRESULT OnCreate();
     void OnDestroy();
     void OnCommand(WPARAM wParam, LPARAM lParam);
@@ -53,13 +55,13 @@ private:
     void OnActivate(WPARAM wParam);
     void OnSetFocus();
     void OnItemSelected(WPARAM index);
+    void OnMeasureItem(MEASUREITEMSTRUCT& item);
 
     void Raise(Control control, Event event);
     void ShowPage(Page page);
     void MoveFocus(bool backwards);
     bool MoveRadioCheck(bool backwards);
     std::optional<Control> FocusedControl() const;
-    HWND Window(Control c) const { return controls_[IndexOf(c)]; }
     FileDialogBox& Dialog(Control dialog);
 
     HINSTANCE instance_;

@@ -392,26 +392,31 @@ RECT ClientRectInParent(HWND h) {
 
 static void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 
-void MoveMouse(int x, int y) {
+static INPUT MouseAt(int x, int y, DWORD flags) {
     INPUT in{};
     in.type = INPUT_MOUSE;
     in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send(in);
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return in;
 }
+
+void MoveMouse(int x, int y) { Send(MouseAt(x, y, 0)); }
 
 void ClickAt(int x, int y) {
     MoveMouse(x, y);
-    Sleep(20);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    Send(in);
-    Sleep(20);
-    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    Send(in);
-    Sleep(40);
+    WaitUntil([&] {
+        POINT at{};
+        GetCursorPos(&at);
+        return at.x == x && at.y == y;
+    }, 1000);
+    Sleep(50);
+    // Each button event carries the position too, so that it cannot be
+    // taken for one at the pointer's earlier place.
+    Send(MouseAt(x, y, MOUSEEVENTF_LEFTDOWN));
+    Sleep(30);
+    Send(MouseAt(x, y, MOUSEEVENTF_LEFTUP));
+    Sleep(50);
 }
 
 void Click(HWND h) {
