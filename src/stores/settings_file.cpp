@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "stores/ini_arguments.h"
@@ -15,7 +16,11 @@ std::string IniRead(std::string_view path, std::string_view section, std::string
     if (p.empty() || s.empty() || k.empty()) return {};
     std::vector<char> buffer(kIniReadBuffer);
     const DWORD n = GetPrivateProfileStringA(s.c_str(), k.c_str(), "", buffer.data(), kIniReadBuffer, p.c_str());
-    return std::string(buffer.data(), n);
+    // A double-byte value cut by the buffer can come back with a count one
+    // past the bytes actually copied (the half character is dropped and a
+    // zero stands in its place): the text ends at the first zero byte.
+    const auto first = buffer.begin();
+    return std::string(first, std::find(first, first + std::min<DWORD>(n, kIniReadBuffer - 1), '\0'));
 }
 
 bool IniWrite(std::string_view path, std::string_view section, std::string_view key, std::string_view value) {

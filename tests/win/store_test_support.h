@@ -1,0 +1,296 @@
+// Helpers for the store tests: a private folder per case, file bytes, a
+// temporary current directory, the tests' own registry key, a count of the
+// process's open handles, and the numbered blocks of the append worker.
+// Header only and free of GoogleTest, so that the worker can use it too.
+#pragma once
+
+#include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "stores/config_text.h"
+
+namespace store_test {
+
+// --- text ---
+
+inline std::wstring WideFromUtf8(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+    return w;
+}
+
+inline std::string BytesInCodePage(UINT codePage, std::wstring_view w) {
+    if (w.empty()) return {};
+    const int n = WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+// The GBK bytes of a text written in this source file (UTF-8).
+inline std::string Gbk(std::string_view utf8) { return BytesInCodePage(936, WideFromUtf8(utf8)); }
+
+// The lines of a file that say something: CR LF split, empty lines dropped.
+inline std::vector<std::string> NonEmptyLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= bytes.size()) {
+        std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string_view::npos) end = bytes.size();
+        if (end > start) lines.emplace_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// --- files ---
+
+inline std::wstring ProgramDirectory() {
+    wchar_t path[MAX_PATH * 4];
+    const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    std::wstring p(path, n);
+    return p.substr(0, p.find_last_of(L'\\'));
+}
+
+inline std::optional<std::string> ReadBytes(const std::string& path) {
+    const HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    std::vector<char> buffer(1 << 16);
+    DWORD got = 0;
+    while (ReadFile(f, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0)
+        bytes.append(buffer.data(), got);
+    CloseHandle(f);
+    return bytes;
+}
+
+inline bool WriteBytes(const std::string& path, std::string_view bytes) {
+    const HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+    return ok && written == bytes.size();
+}
+
+inline void DeleteTreeW(const std::wstring& path) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = path + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTreeW(child);
+            } else {
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+// An empty folder of its own (ASCII path) under the build's test-run folder,
+// removed again at the end of the case. The profile functions cache files by
+// name, so every case works on names no other case used.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& name) {
+        const std::wstring root = ProgramDirectory() + L"\\..\\testrun";
+        CreateDirectoryW(root.c_str(), nullptr);
+        const std::wstring winRoot = root + L"\\win";
+        CreateDirectoryW(winRoot.c_str(), nullptr);
+        wchar_t full[MAX_PATH * 4];
+        GetFullPathNameW((winRoot + L"\\" + WideFromUtf8(name)).c_str(), static_cast<DWORD>(std::size(full)), full,
+                         nullptr);
+        wide_ = full;
+        DeleteTreeW(wide_);
+        CreateDirectoryW(wide_.c_str(), nullptr);
+        path_ = BytesInCodePage(CP_ACP, wide_);
+    }
+    ~TempFolder() { DeleteTreeW(wide_); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    const std::wstring& WidePath() const { return wide_; }
+    std::string operator/(std::string_view relative) const { return path_ + "\\" + std::string(relative); }
+    void MakeDirectory(std::string_view relative) const { CreateDirectoryA((*this / relative).c_str(), nullptr); }
+    bool Write(std::string_view relative, std::string_view bytes) const { return WriteBytes(*this / relative, bytes); }
+    std::optional<std::string> Read(std::string_view relative) const { return ReadBytes(*this / relative); }
+    bool Exists(std::string_view relative) const {
+        return GetFileAttributesA((*this / relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    void SetReadOnly(std::string_view relative, bool readOnly) const {
+        SetFileAttributesA((*this / relative).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+    }
+
+private:
+    std::wstring wide_;
+    std::string path_;
+};
+
+// Makes a folder the process's current directory for one scope.
+class CurrentDirectoryScope {
+public:
+    explicit CurrentDirectoryScope(const std::wstring& directory) {
+        wchar_t saved[MAX_PATH * 4];
+        saved_.assign(saved, GetCurrentDirectoryW(static_cast<DWORD>(std::size(saved)), saved));
+        ok_ = SetCurrentDirectoryW(directory.c_str()) != FALSE;
+    }
+    ~CurrentDirectoryScope() { SetCurrentDirectoryW(saved_.c_str()); }
+    CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
+    CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
+    bool Ok() const { return ok_; }
+
+private:
+    std::wstring saved_;
+    bool ok_ = false;
+};
+
+// --- handles ---
+
+// The number of handles this process holds, from the system's handle list
+// (GetProcessHandleCount always reports 0 under Wine).
+inline long OpenHandleCount() {
+    struct Entry {
+        ULONG ownerPid;
+        BYTE objectType;
+        BYTE flags;
+        USHORT value;
+        PVOID object;
+        ULONG access;
+    };
+    struct List {
+        ULONG count;
+        Entry entries[1];
+    };
+    using Query = LONG(NTAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto query =
+        reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return -1;
+    constexpr ULONG kSystemHandleInformation = 16;
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        ULONG needed = 0;
+        const LONG status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+        if (status == 0) break;
+        if (buffer.size() >= (1u << 28)) return -1;
+        buffer.resize(buffer.size() * 4);
+    }
+    const auto* list = reinterpret_cast<const List*>(buffer.data());
+    long mine = 0;
+    for (ULONG i = 0; i < list->count; ++i)
+        if (list->entries[i].ownerPid == GetCurrentProcessId()) ++mine;
+    return mine;
+}
+
+// --- registry (HKEY_CURRENT_USER) ---
+
+inline constexpr char kTestKey[] = "Software\\MoyuLauncherTests";
+
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::string data;
+    bool operator==(const RawValue&) const = default;
+};
+
+inline std::optional<RawValue> ReadRaw(const std::string& key, const std::string& name) {
+    HKEY h = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &h) != ERROR_SUCCESS) return std::nullopt;
+    RawValue v;
+    DWORD size = 0;
+    LONG r = RegQueryValueExA(h, name.c_str(), nullptr, &v.type, nullptr, &size);
+    if (r == ERROR_SUCCESS) {
+        v.data.resize(size);
+        r = RegQueryValueExA(h, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(v.data.data()), &size);
+        v.data.resize(size);
+    }
+    RegCloseKey(h);
+    if (r != ERROR_SUCCESS) return std::nullopt;
+    return v;
+}
+
+inline bool KeyExists(const std::string& key) {
+    HKEY h = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
+    RegCloseKey(h);
+    return true;
+}
+
+inline bool WriteRaw(const std::string& key, const std::string& name, DWORD type, std::string_view data) {
+    HKEY h = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const LONG r = RegSetValueExA(h, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                                  static_cast<DWORD>(data.size()));
+    RegCloseKey(h);
+    return r == ERROR_SUCCESS;
+}
+
+inline std::string DwordBytes(DWORD v) {
+    std::string s(4, '\0');
+    std::memcpy(s.data(), &v, 4);
+    return s;
+}
+
+// Gives a key a list of who may do what, in the security descriptor
+// language: "D:P(A;;KR;;;WD)" lets everyone read it and nobody write it.
+inline bool SetKeyAccess(const std::string& key, const char* sddl) {
+    HKEY h = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, WRITE_DAC, &h) != ERROR_SUCCESS) return false;
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    bool ok = ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr) != FALSE;
+    if (ok) ok = RegSetKeySecurity(h, DACL_SECURITY_INFORMATION, sd) == ERROR_SUCCESS;
+    if (sd) LocalFree(sd);
+    RegCloseKey(h);
+    return ok;
+}
+
+// Removes the tests' key and everything below it, whatever access lists the
+// tests gave the keys (the owner may always rewrite a key's list).
+inline void DeleteTestKey(const std::string& key = kTestKey) {
+    HKEY h = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_ENUMERATE_SUB_KEYS | WRITE_DAC, &h) != ERROR_SUCCESS) {
+        // Not even listable: open it up first.
+        if (!SetKeyAccess(key, "D:(A;;KA;;;WD)")) return;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &h) != ERROR_SUCCESS) return;
+    }
+    std::vector<std::string> children;
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = sizeof name;
+        if (RegEnumKeyExA(h, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        children.emplace_back(name, length);
+    }
+    RegCloseKey(h);
+    for (const std::string& child : children) DeleteTestKey(key + "\\" + child);
+    SetKeyAccess(key, "D:(A;;KA;;;WD)");
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+}
+
+// --- the append worker ---
+
+// Block number `index` of worker `tag`: a save block whose length varies
+// with the number, so that a block written over another shows.
+inline std::string WorkerBlock(std::string_view tag, int index) {
+    const std::string id = std::string(tag) + "-" + std::to_string(index);
+    const std::string filler(static_cast<std::size_t>(index % 97), static_cast<char>('a' + index % 26));
+    return stores::SaveBlock(id, "master" + filler, filler + "personal", std::to_string(index % 10));
+}
+
+}  // namespace store_test
