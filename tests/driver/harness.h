@@ -22,7 +22,7 @@ std::string AnsiFromUtf8(const std::string& utf8);
 
 // --- waiting ---
 // Polls until the condition holds; false after the timeout.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 void Pause(DWORD ms);
 
 // --- files ---
