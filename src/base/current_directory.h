@@ -5,8 +5,8 @@
 
 namespace base {
 
-// GetCurrentDirectoryA into a 260-byte buffer; the empty text when Windows
-// cannot report it or it does not fit.
+// GetCurrentDirectoryA, whole however long; the empty text when Windows
+// cannot report it.
 std::string CurrentDirectory();
 
 }  // namespace base

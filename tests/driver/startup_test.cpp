@@ -103,6 +103,33 @@ TEST_F(StartupTest, LauncherAtTheRootOfADrive) {
     EXPECT_EQ(launcher.Close(), 0u);
 }
 
+// A folder of Chinese names can be shorter than MAX_PATH in characters but
+// longer in ANSI bytes: the whole path must still give the launcher folder,
+// not a folder cut short at 260 bytes.
+TEST_F(StartupTest, LauncherFolderLongerThan260BytesIsFoundWhole) {
+    std::wstring deep;
+    for (int i = 0; i < 9; ++i) {
+        deep += (deep.empty() ? L"" : L"\\") + Widen("墨羽晴川测试文件夹第") + static_cast<wchar_t>(L'0' + i) + L"层";
+        folder.MakeDirectory(deep);
+    }
+    const std::wstring exe = folder / (deep + L"\\launcher.exe");
+    ASSERT_LT(exe.size(), static_cast<std::size_t>(MAX_PATH));
+    ASSERT_GT(Ansi(exe).size(), static_cast<std::size_t>(MAX_PATH));
+    folder.MakeDirectory(deep + L"\\cstrike_schinese");
+    folder.Write(deep + L"\\cstrike_schinese\\config.cfg", "");
+    folder.CopyProgram(L"launcher.exe", deep + L"\\launcher.exe");
+
+    Launcher launcher(exe, {BinDirectory(), L""});
+    ASSERT_TRUE(launcher.Started());
+    Activate(launcher.Window());
+    Click(launcher.Control(Control::按钮1));
+    EXPECT_TRUE(WaitUntil([&] {
+        return folder.Read(deep + L"\\cstrike_schinese\\config.cfg").value_or("").ends_with(kEmptySaveBlock);
+    }));
+    EXPECT_TRUE(folder.Exists(deep + L"\\DoDavev.cfg"));
+    EXPECT_EQ(launcher.Close(), 0u);
+}
+
 TEST_F(StartupTest, ScreenshotOfTheWindowIsSaved) {
     Launcher launcher(folder);
     ASSERT_TRUE(launcher.Started());

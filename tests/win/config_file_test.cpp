@@ -186,12 +186,11 @@ TEST_F(ConfigFileTest, LauncherInTheGameFolderKeepsSectionAndBlocksInOneFile) {
                                         "setinfo \"b1\" \"b2\"", "sensitivity \"2\""}));
 }
 
-// The current directory as the appends see it: a directory whose ANSI text
-// does not fit the 260-byte buffer gives the empty text, and the append
-// then goes to \cstrike_schinese\config.cfg at the root of the current drive.
-// Double-byte names make such a directory that Windows itself accepts (fewer
-// than 260 characters, more than 259 bytes).
-TEST(ConfigFileLongDirectory, TooLongForTheBufferAppendsAtTheRootOfTheDrive) {
+// The current directory as the appends see it, whole even when its ANSI text
+// is longer than 259 bytes: double-byte names make such a directory that
+// Windows itself accepts (fewer than 260 characters). Cut short, the append
+// would go to \cstrike_schinese\config.cfg at the root of the drive.
+TEST(ConfigFileLongDirectory, LongerThan259BytesIsUsedWhole) {
     // Drive R: of the test prefix is a folder of the build (scripts/wine-env.sh).
     if (GetFileAttributesW(L"R:\\") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no drive R:";
     const std::wstring base = L"R:\\store-long-directory";
@@ -235,11 +234,11 @@ TEST(ConfigFileLongDirectory, TooLongForTheBufferAppendsAtTheRootOfTheDrive) {
     {
         CurrentDirectoryScope cwd(tooLong);
         ASSERT_TRUE(cwd.Ok());
-        EXPECT_EQ(base::CurrentDirectory(), "");
+        EXPECT_EQ(base::CurrentDirectory(), BytesInCodePage(CP_ACP, tooLong));
         AppendConfig(OptionLine("cl_righthand", "1"));
     }
-    EXPECT_EQ(ReadBytes("R:\\cstrike_schinese\\config.cfg"), "\r\ncl_righthand \"1\"\r\n");
-    EXPECT_EQ(ReadBytes(BytesInCodePage(CP_ACP, tooLong) + "\\" + kConfig), "");
+    EXPECT_EQ(ReadBytes("R:\\cstrike_schinese\\config.cfg"), "");
+    EXPECT_EQ(ReadBytes(BytesInCodePage(CP_ACP, tooLong) + "\\" + kConfig), "\r\ncl_righthand \"1\"\r\n");
     DeleteTreeW(base);
     DeleteTreeW(L"R:\\cstrike_schinese");
 }
