@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "process_usage.h"
 #include "stores/config_text.h"
 
 namespace store_test {
@@ -163,40 +164,9 @@ private:
 
 // --- handles ---
 
-// The number of handles this process holds, from the system's handle list
-// (GetProcessHandleCount always reports 0 under Wine).
-inline long OpenHandleCount() {
-    struct Entry {
-        ULONG ownerPid;
-        BYTE objectType;
-        BYTE flags;
-        USHORT value;
-        PVOID object;
-        ULONG access;
-    };
-    struct List {
-        ULONG count;
-        Entry entries[1];
-    };
-    using Query = LONG(NTAPI*)(ULONG, PVOID, ULONG, PULONG);
-    const auto query =
-        reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    if (!query) return -1;
-    constexpr ULONG kSystemHandleInformation = 16;
-    std::vector<char> buffer(1 << 20);
-    for (;;) {
-        ULONG needed = 0;
-        const LONG status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
-        if (status == 0) break;
-        if (buffer.size() >= (1u << 28)) return -1;
-        buffer.resize(buffer.size() * 4);
-    }
-    const auto* list = reinterpret_cast<const List*>(buffer.data());
-    long mine = 0;
-    for (ULONG i = 0; i < list->count; ++i)
-        if (list->entries[i].ownerPid == GetCurrentProcessId()) ++mine;
-    return mine;
-}
+// The number of handles this process holds (GetProcessHandleCount always
+// reports 0 under Wine).
+inline long OpenHandleCount() { return driver::MeasureProcess(GetCurrentProcessId()).handles; }
 
 // --- registry (HKEY_CURRENT_USER) ---
 
