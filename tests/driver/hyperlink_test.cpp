@@ -48,13 +48,6 @@ private:
     std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
 };
 
-int CountColour(const Shot& shot, COLORREF colour) {
-    int n = 0;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) n += shot.At(shot.left + x, shot.top + y) == colour;
-    return n;
-}
-
 struct HyperlinkTest : ::testing::Test {
     void SetUp() override {
         ResetLauncherKeys();

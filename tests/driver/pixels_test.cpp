@@ -13,13 +13,6 @@ namespace {
 using namespace driver;
 using shell::Control;
 
-int CountColour(const Shot& shot, COLORREF colour) {
-    int n = 0;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) n += shot.At(shot.left + x, shot.top + y) == colour;
-    return n;
-}
-
 Shot ControlPixels(const Launcher& l, Control c) {
     RECT r;
     GetWindowRect(l.Control(c), &r);

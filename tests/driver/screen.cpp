@@ -13,6 +13,13 @@ COLORREF Shot::At(int x, int y) const {
     return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
 }
 
+int CountColour(const Shot& shot, COLORREF colour) {
+    int n = 0;
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) n += shot.At(shot.left + x, shot.top + y) == colour;
+    return n;
+}
+
 Shot Capture(const RECT& r) {
     Shot shot;
     shot.left = r.left;

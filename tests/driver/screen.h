@@ -18,6 +18,8 @@ struct Shot {
 };
 
 Shot Capture(const RECT& screenRect);
+// How many pixels of the shot have exactly this colour.
+int CountColour(const Shot& shot, COLORREF colour);
 Shot CaptureWindow(HWND h);  // its whole outer rectangle
 // Captures the window once its frame is on the screen too: Wine may show the
 // client area a moment before it has drawn the title bar.
