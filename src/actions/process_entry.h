@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <cstddef>
+
 #include "actions/actions.h"
 
 namespace actions {
@@ -15,6 +17,7 @@ struct ProcessEntryRecord {
 
 #if defined(__i386__) || defined(_M_IX86)
 static_assert(sizeof(PROCESSENTRY32) == 296, "the 32-bit record is 296 bytes");
+static_assert(offsetof(PROCESSENTRY32, szExeFile) == 36, "nine 32-bit fields, then the name");
 #endif
 
 }  // namespace actions

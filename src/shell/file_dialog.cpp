@@ -26,11 +26,15 @@ bool FileDialogBox::Open(HWND owner) {
     ofn.nMaxFile = kFileNameBuffer;
     ofn.lpstrInitialDir = initialDirectory.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    // No OFN_NOCHANGEDIR: a confirmed choice moves the current directory to
-    // the chosen file's folder, where the game check and appends then look.
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    // A confirmed choice moves the current directory to the chosen file's
+    // folder, where the game check and the appends then look; nothing else
+    // may move it. The dialog itself moves it to every folder it shows (and
+    // Wine leaves it there after Cancel, or after a full path was typed), so
+    // the dialog keeps it and the launcher moves it after OK.
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&ofn)) return false;
     fileName_.assign(buffer);
+    if (ofn.nFileOffset > 0) SetCurrentDirectoryA(fileName_.substr(0, ofn.nFileOffset).c_str());
     return true;
 }
 

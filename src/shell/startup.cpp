@@ -28,7 +28,10 @@ std::string LauncherDirectory() {
     for (;;) {
         const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (n == 0) return {};
-        if (n < path.size()) {
+        // A path cut short may also stop one byte early, where the last byte
+        // would have split a double-byte character; only a spare byte beyond
+        // the terminating zero proves the path whole.
+        if (n + 1 < path.size()) {
             path.resize(n);
             return DirectoryOfPath(path, IsLeadByte);
         }
