@@ -50,17 +50,22 @@ fi
 # code, sections the linker can drop when unused (the whole encoder), and no
 # JPEGMEM environment variable, whose sscanf would pull in the C scanf.
 JPEG_FLAGS="-DCMAKE_BUILD_TYPE=MinSizeRel -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_SIMD=OFF"
-JPEG_CFLAGS="-ffunction-sections -fdata-sections -DNO_GETENV"
+JPEG_VERSION="1:2.1.5-2"
+JPEG_CFLAGS="-ffunction-sections -fdata-sections -DNO_GETENV -ffile-prefix-map=$DEPS=deps"
 build_jpeg() {
     arch=$1
     prefix="$DEPS/libjpeg-$arch"
-    stamp="$JPEG_FLAGS $JPEG_CFLAGS"
+    stamp="$JPEG_VERSION $JPEG_FLAGS $JPEG_CFLAGS"
     [ -f "$prefix/lib/libjpeg.a" ] && [ "$(cat "$prefix/.flags" 2>/dev/null)" = "$stamp" ] && return 0
     rm -rf "$prefix" "$DEPS/build-jpeg-$arch"
     mkdir -p "$DEPS/src"
     src=$(ls -d "$DEPS"/src/libjpeg-turbo-*/ 2>/dev/null | head -n1 || true)
     if [ -z "$src" ]; then
-        (cd "$DEPS/src" && apt-get source -q libjpeg-turbo)
+        # The version is pinned so that the same sources give the same
+        # programs on every machine; a newer Debian revision is taken only
+        # when this one is gone from the archive.
+        (cd "$DEPS/src" && { apt-get source -q "libjpeg-turbo=$JPEG_VERSION" 2>/dev/null ||
+            { echo "setup: libjpeg-turbo $JPEG_VERSION is gone; using the archive's" >&2; apt-get source -q libjpeg-turbo; }; })
         src=$(ls -d "$DEPS"/src/libjpeg-turbo-*/ | head -n1)
     fi
     cmake -S "$src" -B "$DEPS/build-jpeg-$arch" -G Ninja \

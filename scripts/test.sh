@@ -12,4 +12,6 @@ for preset in host win64 win32; do
 done
 ctest --preset host
 ctest --preset win64
+# Two builds of the committed state in two folders give the same bytes.
+sh scripts/check-reproducible.sh
 echo "test: all passed"
