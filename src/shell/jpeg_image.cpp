@@ -18,19 +18,37 @@ struct ErrorManager {
 };
 
 [[noreturn]] void JumpOut(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1); }
-void Quiet(j_common_ptr) {}
+
+// libjpeg only warns about corrupt or missing data and fills the gaps; a
+// picture that needs that is a damaged one. Giving up at the first warning
+// (quietly: the default prints it) spares decoding the rest of a picture
+// that would be thrown away anyway.
+void GiveUpOnWarning(j_common_ptr info, int level) {
+    if (level < 0) JumpOut(info);
+}
+
+// Each scan of a progressive picture passes over the whole picture, so a
+// few bytes per scan could hold the decoder for seconds. Encoders write
+// about ten scans; libjpeg-turbo's own limit for untrusted input is 500.
+constexpr int kMaxScans = 500;
+void LimitScans(j_common_ptr info) {
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxScans) JumpOut(info);
+}
 
 // Everything the decoder changes lives on the heap: after a longjmp the
 // values of automatic variables changed since setjmp are indeterminate.
 struct DecodeState {
     jpeg_decompress_struct info{};
     ErrorManager error{};
+    jpeg_progress_mgr progress{};
     std::vector<JSAMPLE> row;
     Image image;
 };
 
 bool Decode(DecodeState& s, std::span<const std::uint8_t> data) {
-    jpeg_create_decompress(&s.info);
+    jpeg_create_decompress(&s.info);  // clears everything but the error manager
+    s.progress.progress_monitor = LimitScans;
+    s.info.progress = &s.progress;
     jpeg_mem_src(&s.info, data.data(), static_cast<unsigned long>(data.size()));
     if (jpeg_read_header(&s.info, TRUE) != JPEG_HEADER_OK) return false;
     const int components = s.info.num_components;
@@ -64,9 +82,7 @@ bool Decode(DecodeState& s, std::span<const std::uint8_t> data) {
         }
     }
     jpeg_finish_decompress(&s.info);
-    // libjpeg only warns about corrupt or missing data and fills the gaps;
-    // a picture that needed that is a damaged one.
-    return s.error.pub.num_warnings == 0;
+    return true;
 }
 
 }  // namespace
@@ -77,7 +93,7 @@ std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> data) {
     if (!s) return std::nullopt;
     s->info.err = jpeg_std_error(&s->error.pub);
     s->error.pub.error_exit = JumpOut;
-    s->error.pub.output_message = Quiet;
+    s->error.pub.emit_message = GiveUpOnWarning;
     volatile bool ok = false;  // read after a possible longjmp
     if (setjmp(s->error.jump) == 0) {
         try {

@@ -17,8 +17,9 @@ struct Image {
 
 inline constexpr int kMaxImageSide = 4096;
 
-// Nothing when the data is not a whole JPEG of 3 or 1 colour components no
-// larger than kMaxImageSide on each side. Never ends the process.
+// Nothing when the data is not a whole, undamaged JPEG of 3 or 1 colour
+// components no larger than kMaxImageSide on each side and of at most 500
+// scans. Never ends the process.
 std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> data);
 
 }  // namespace shell
