@@ -53,32 +53,6 @@ std::wstring BinDirectory() {
     return p.substr(0, p.find_last_of(L'\\'));
 }
 
-static void DeleteContents(const std::wstring& path);
-
-void DeleteTree(const std::wstring& path) {
-    DeleteContents(path);
-    RemoveDirectoryW(path.c_str());
-}
-
-static void DeleteContents(const std::wstring& path) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = path + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(child);
-            } else {
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-}
-
 static std::wstring CurrentTestName() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     return info ? Widen(std::string(info->test_suite_name()) + "." + info->name()) : L"no-test";

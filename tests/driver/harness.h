@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "file_tree.h"
 #include "shell/control_table.h"
 
 namespace driver {
@@ -51,7 +52,6 @@ private:
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
-void DeleteTree(const std::wstring& path);
 // The records "<program>.log" of a fake: one command line per start.
 std::vector<std::string> RecordedCommandLines(const std::wstring& program);
 std::vector<std::string> RecordedDirectories(const std::wstring& program);

@@ -194,8 +194,8 @@ TEST(ConfigFileLongDirectory, LongerThan259BytesIsUsedWhole) {
     // Drive R: of the test prefix is a folder of the build (scripts/wine-env.sh).
     if (GetFileAttributesW(L"R:\\") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no drive R:";
     const std::wstring base = L"R:\\store-long-directory";
-    DeleteTreeW(base);
-    DeleteTreeW(L"R:\\cstrike_schinese");
+    driver::DeleteTree(base);
+    driver::DeleteTree(L"R:\\cstrike_schinese");
     CreateDirectoryW(base.c_str(), nullptr);
     // A folder whose ANSI path has exactly `bytes` bytes: GBK characters of
     // two bytes each, in components of 100, and an 'x' for an odd count.
@@ -239,8 +239,8 @@ TEST(ConfigFileLongDirectory, LongerThan259BytesIsUsedWhole) {
     }
     EXPECT_EQ(ReadBytes("R:\\cstrike_schinese\\config.cfg"), "");
     EXPECT_EQ(ReadBytes(BytesInCodePage(CP_ACP, tooLong) + "\\" + kConfig), "\r\ncl_righthand \"1\"\r\n");
-    DeleteTreeW(base);
-    DeleteTreeW(L"R:\\cstrike_schinese");
+    driver::DeleteTree(base);
+    driver::DeleteTree(L"R:\\cstrike_schinese");
 }
 
 // --- two processes appending at once ---

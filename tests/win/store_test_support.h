@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "file_tree.h"
 #include "process_usage.h"
 #include "stores/config_text.h"
 
@@ -84,25 +85,6 @@ inline bool WriteBytes(const std::string& path, std::string_view bytes) {
     return ok && written == bytes.size();
 }
 
-inline void DeleteTreeW(const std::wstring& path) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = path + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTreeW(child);
-            } else {
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(path.c_str());
-}
 
 // An empty folder of its own (ASCII path) under the build's test-run folder,
 // removed again at the end of the case. The profile functions cache files by
@@ -118,11 +100,11 @@ public:
         GetFullPathNameW((winRoot + L"\\" + WideFromUtf8(name)).c_str(), static_cast<DWORD>(std::size(full)), full,
                          nullptr);
         wide_ = full;
-        DeleteTreeW(wide_);
+        driver::DeleteTree(wide_);
         CreateDirectoryW(wide_.c_str(), nullptr);
         path_ = BytesInCodePage(CP_ACP, wide_);
     }
-    ~TempFolder() { DeleteTreeW(wide_); }
+    ~TempFolder() { driver::DeleteTree(wide_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
