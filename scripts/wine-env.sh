@@ -17,8 +17,9 @@ alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
 up() {
     if ! alive "$dir/xvfb.pid"; then
         rm -f "$dir/display"
-        # Xvfb picks a free display number and writes it to fd 3.
-        setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        # Xvfb picks a free display number and writes it to fd 3. The screen is
+        # exactly as large as the Wine desktop, so the desktop fills it.
+        setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
             3>"$dir/display" 9>&- </dev/null >"$dir/xvfb.log" 2>&1 &
         echo $! > "$dir/xvfb.pid"
         i=0
