@@ -23,13 +23,13 @@ struct ControlFonts {
 // children into them at the same coordinates, and stacks each parent's
 // children in table order (upper rows above). The page "设置路径" starts
 // hidden. False when any control could not be created.
+bool CreateControls(HWND main, HINSTANCE instance, const ControlFonts& fonts, Hyperlink& link,
+                    ControlWindows& out);
+
 // Height of a combo box's list items: one pixel more than a plain list's
 // items in the default GUI font.
 UINT ComboItemHeight();
 // Draws one item of an owner-drawn combo box list in the system's colours.
 void DrawComboItem(const DRAWITEMSTRUCT& item);
-
-bool CreateControls(HWND main, HINSTANCE instance, const ControlFonts& fonts, Hyperlink& link,
-                    ControlWindows& out);
 
 }  // namespace shell

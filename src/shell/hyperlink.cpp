@@ -7,6 +7,7 @@
 #include "base/win_handles.h"
 #include "shell/browser_command.h"
 #include "shell/control_looks.h"
+#include "shell/window_class.h"
 
 namespace shell {
 namespace {
@@ -28,8 +29,6 @@ std::string ClassesRootDefault(const std::string& key) {
     return value;
 }
 
-COLORREF ToColorref(Rgb c) { return RGB(c.r, c.g, c.b); }
-
 }  // namespace
 
 bool OpenWebAddress(const std::string& address) {
@@ -45,14 +44,7 @@ bool OpenWebAddress(const std::string& address) {
     return WinExec(command.c_str(), SW_SHOW) > 32;
 }
 
-bool Hyperlink::Register(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
+bool Hyperlink::Register(HINSTANCE instance) { return RegisterWindowClass(instance, kClassName, WindowProc); }
 
 LRESULT Hyperlink::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {

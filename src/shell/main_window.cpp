@@ -9,6 +9,7 @@
 #include "shell/painted_controls.h"
 #include "shell/window_geometry.h"
 #include "shell/window_init.h"
+#include "shell/window_class.h"
 #include "shell/window_title.h"
 
 namespace shell {
@@ -22,17 +23,6 @@ base::GdiObject BoldFont(const wchar_t* face) {
 base::IconHandle LoadIconSized(HINSTANCE instance, int cx, int cy) {
     return base::IconHandle(static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_LAUNCHER), IMAGE_ICON, GetSystemMetrics(cx), GetSystemMetrics(cy), 0)));
-}
-
-bool RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = MainWindow::kClassName;
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 }  // namespace
@@ -52,7 +42,8 @@ MainWindow::~MainWindow() {
 bool MainWindow::Create() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    if (!RegisterMainClass(instance_, WindowProc) || !RegisterPaintedClasses(instance_) ||
+    const auto buttonFace = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!RegisterWindowClass(instance_, kClassName, WindowProc, 0, buttonFace) || !RegisterPaintedClasses(instance_) ||
         !Hyperlink::Register(instance_))
         return false;
     const Point origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
@@ -188,7 +179,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 
 LRESULT MainWindow::OnCtlColor(HDC dc, HWND control) {
     const Rgb text = control == Window(Control::分组框1) ? kGroupCaption : Rgb{0, 0, 0};
-    SetTextColor(dc, RGB(text.r, text.g, text.b));
+    SetTextColor(dc, ToColorref(text));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }

@@ -1,14 +1,13 @@
 #include "shell/painted_controls.h"
 
 #include "shell/control_looks.h"
+#include "shell/window_class.h"
 
 namespace shell {
 namespace {
 
 constexpr int kFontSlot = 0;    // window extra bytes: the font set by WM_SETFONT
 constexpr int kBitmapSlot = 0;  // picture box: the bitmap it shows
-
-COLORREF ToColorref(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 void PaintLabel(HWND hwnd) {
     PAINTSTRUCT ps;
@@ -93,21 +92,13 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
 }
 
-bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = name;
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 }  // namespace
 
 bool RegisterPaintedClasses(HINSTANCE instance) {
-    return Register(instance, kLabelClass, LabelProc) && Register(instance, kPictureClass, PictureProc);
+    // One pointer-sized slot: the label's font, the picture box's bitmap.
+    return RegisterWindowClass(instance, kLabelClass, LabelProc, sizeof(LONG_PTR)) &&
+           RegisterWindowClass(instance, kPictureClass, PictureProc, sizeof(LONG_PTR));
 }
 
 void SetPicture(HWND pictureBox, HBITMAP bitmap) {

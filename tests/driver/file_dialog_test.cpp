@@ -9,19 +9,7 @@ namespace {
 using namespace driver;
 using shell::Control;
 
-struct FileDialogTest : ::testing::Test {
-    void SetUp() override { ResetLauncherKeys(); }
-    CaseFolder folder;
-
-    void ShowPathsPage(Launcher& l) {
-        Activate(l.Window());
-        const HWND tab = l.Control(Control::选择夹1);
-        RECT r;
-        GetWindowRect(tab, &r);
-        ClickAt(r.left + 100, r.top + 10);  // the header of the second page
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(l.Control(Control::找CS)) != FALSE; }));
-    }
-};
+struct FileDialogTest : LauncherTest {};
 
 TEST_F(FileDialogTest, GameDialogCancelThenChooseThenCancel) {
     folder.MakeDirectory(L"games");
@@ -29,7 +17,7 @@ TEST_F(FileDialogTest, GameDialogCancelThenChooseThenCancel) {
     folder.CopyProgram(L"fake_recorder.exe", L"games\\cs\\cstrike.exe");
     Launcher launcher(folder);
     ASSERT_TRUE(launcher.Started());
-    ShowPathsPage(launcher);
+    ShowPage(launcher, shell::Page::Paths);
     const HWND box = launcher.Control(Control::编辑框1);
 
     Click(launcher.Control(Control::找CS));
@@ -58,7 +46,7 @@ TEST_F(FileDialogTest, ToolDialogMovesTheCurrentDirectoryAndRemembersItsChoice) 
     folder.CopyProgram(L"fake_recorder.exe", L"tools\\CSMate.exe");
     Launcher launcher(folder);
     ASSERT_TRUE(launcher.Started());
-    ShowPathsPage(launcher);
+    ShowPage(launcher, shell::Page::Paths);
     const HWND toolBox = launcher.Control(Control::编辑框3);
 
     Click(launcher.Control(Control::中文输入机));

@@ -3,33 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace driver {
-
-// --- text ---
-
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring w(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-    return w;
-}
-
-static std::string FromWide(UINT codePage, const std::wstring& w) {
-    if (w.empty()) return {};
-    const int n = WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-    std::string s(n, '\0');
-    WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
-    return s;
-}
-
-std::string Narrow(const std::wstring& wide) { return FromWide(CP_UTF8, wide); }
-std::string Ansi(const std::wstring& wide) { return FromWide(CP_ACP, wide); }
-std::string AnsiFromUtf8(const std::string& utf8) { return Ansi(Widen(utf8)); }
 
 // --- waiting ---
 
@@ -45,13 +21,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 void Pause(DWORD ms) { Sleep(ms); }
 
 // --- files ---
-
-std::wstring BinDirectory() {
-    wchar_t path[MAX_PATH * 4];
-    const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    std::wstring p(path, n);
-    return p.substr(0, p.find_last_of(L'\\'));
-}
 
 static std::wstring CurrentTestName() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -82,28 +51,8 @@ void CaseFolder::MakeDirectory(const std::wstring& relative) const {
     CreateDirectoryW((*this / relative).c_str(), nullptr);
 }
 
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    const HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(f, INVALID_HANDLE_VALUE) << Narrow(path);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-}
-
-std::optional<std::string> ReadFileBytes(const std::wstring& path) {
-    const HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(f);
-    return bytes;
-}
-
 void CaseFolder::Write(const std::wstring& relative, const std::string& bytes) const {
-    WriteFileBytes(*this / relative, bytes);
+    EXPECT_TRUE(WriteFileBytes(*this / relative, bytes)) << Narrow(*this / relative);
 }
 
 std::optional<std::string> CaseFolder::Read(const std::wstring& relative) const { return ReadFileBytes(*this / relative); }
@@ -260,6 +209,75 @@ std::optional<shell::Control> Launcher::FocusedControl() const {
     return std::nullopt;
 }
 
+// --- working the launcher ---
+
+void Settle(const Launcher& l) {
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutW(l.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result), 0)
+        << "the launcher did not come back";
+}
+
+void ShowPage(const Launcher& l, shell::Page page) {
+    Activate(l.Window());
+    RECT r;
+    GetWindowRect(l.Control(shell::Control::选择夹1), &r);
+    ClickAt(r.left + (page == shell::Page::Paths ? 100 : 20), r.top + 10);  // the page's header
+    const shell::Control probe = page == shell::Page::Paths ? shell::Control::找CS : shell::Control::准星透明;
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(l.Control(probe)) != FALSE; })) << "the page did not show";
+}
+
+bool TypeInto(const Launcher& l, shell::Control box, const std::string& ascii) {
+    const HWND h = l.Control(box);
+    Click(h);
+    SendMessageW(h, EM_SETSEL, 0, -1);
+    TypeText(ascii);
+    return WaitUntil([&] { return TextOf(h) == ascii; });
+}
+
+static HWND DroppedList(DWORD pid) {
+    HWND list = nullptr;
+    WaitUntil([&] {
+        for (const HWND h : VisibleWindowsOf(pid))
+            if (ClassOf(h) == L"ComboLBox") list = h;
+        return list != nullptr;
+    });
+    return list;
+}
+
+void ChooseItem(const Launcher& l, shell::Control combo, int index, By by) {
+    const HWND c = l.Control(combo);
+    Activate(l.Window());
+    RECT r;
+    GetWindowRect(c, &r);
+    const int middle = (r.top + r.bottom) / 2;
+    if (by == By::Mouse) {
+        ClickAt(r.right - 6, middle);  // the drop-down arrow
+    } else {
+        ClickAt(r.left + 10, middle);  // the text field takes the focus
+        Key(VK_F4);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(c, CB_GETDROPPEDSTATE, 0, 0) != 0; })) << "the list did not drop";
+    const HWND list = DroppedList(l.Pid());
+    ASSERT_NE(list, nullptr);
+    if (by == By::Mouse) {
+        const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+        const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+        POINT at{10, (index - top) * height + height / 2};
+        ClientToScreen(list, &at);
+        ClickAt(at.x, at.y);
+    } else {
+        for (int step = 0; step < 12 && SelectionOf(c) != index; ++step) {
+            const int now = SelectionOf(c);
+            Key(now < index ? VK_DOWN : VK_UP);  // from no selection, Down takes the first
+            WaitUntil([&] { return SelectionOf(c) != now; }, 1000);
+        }
+        ASSERT_EQ(SelectionOf(c), index);
+        Key(VK_RETURN);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(c, CB_GETDROPPEDSTATE, 0, 0) == 0; })) << "the list stayed down";
+    EXPECT_EQ(SelectionOf(c), index);
+}
+
 // --- dialogs ---
 
 HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
@@ -289,7 +307,9 @@ BOOL CALLBACK FindEditChild(HWND h, LPARAM p) {
     return FALSE;
 }
 
-HWND FileNameEdit(HWND dialog) {
+}  // namespace
+
+HWND FileNameField(HWND dialog) {
     const HWND field = GetDlgItem(dialog, kFileNameCombo);
     if (!field) return nullptr;
     if (ClassOf(field) == L"Edit") return field;
@@ -298,6 +318,8 @@ HWND FileNameEdit(HWND dialog) {
     EnumChildWindows(field, FindEditChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+namespace {
 
 void ClickDialogButton(HWND dialog, int id) {
     Activate(dialog);
@@ -310,7 +332,7 @@ void ClickDialogButton(HWND dialog, int id) {
 
 void ChooseFile(HWND dialog, const std::wstring& path) {
     ASSERT_NE(dialog, nullptr);
-    const HWND edit = FileNameEdit(dialog);
+    const HWND edit = FileNameField(dialog);
     ASSERT_NE(edit, nullptr);
     // Typed as a player would: into the field, replacing its selected text.
     Activate(dialog);

@@ -5,21 +5,17 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "file_tree.h"
+#include "test_basics.h"
 #include "shell/control_table.h"
 
 namespace driver {
-
-// --- text ---
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& wide);          // to UTF-8
-std::string Ansi(const std::wstring& wide);            // to the ANSI code page (GBK here)
-std::string AnsiFromUtf8(const std::string& utf8);
 
 // --- waiting ---
 // Polls until the condition holds; false after the timeout.
@@ -27,7 +23,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 void Pause(DWORD ms);
 
 // --- files ---
-std::wstring BinDirectory();  // where the launcher and the fakes are built
 
 // A folder of its own for one test case, emptied when created.
 class CaseFolder {
@@ -50,8 +45,6 @@ private:
     std::wstring path_;
 };
 
-std::optional<std::string> ReadFileBytes(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The records "<program>.log" of a fake: one command line per start.
 std::vector<std::string> RecordedCommandLines(const std::wstring& program);
 std::vector<std::string> RecordedDirectories(const std::wstring& program);
@@ -102,12 +95,30 @@ std::string TitleBytes();
 std::vector<HWND> VisibleWindowsOf(DWORD pid);
 HWND FindWindowOf(DWORD pid, const std::wstring& title, DWORD timeoutMs = 5000);
 
+// --- working the launcher as a player does ---
+// Returns once the launcher's thread has finished what it was doing: a
+// message sent from another thread is handled only between two messages of
+// its own, never inside an action (unless the action runs a modal loop).
+void Settle(const Launcher& l);
+// Shows a page of the tab control by clicking its header.
+void ShowPage(const Launcher& l, shell::Page page);
+// Types ASCII into a box, replacing what it held; false when the box does
+// not end up holding exactly that text.
+bool TypeInto(const Launcher& l, shell::Control box, const std::string& ascii);
+// Chooses an item of a list: drops it down (with its arrow button, or F4 in
+// its text field) and clicks the item, or moves to it with the arrow keys
+// and takes it with Enter.
+enum class By { Mouse, Keyboard };
+void ChooseItem(const Launcher& l, shell::Control combo, int index, By by);
+
 // --- dialogs the launcher opens ---
 // A visible dialog (#32770) of the process: a file dialog or a message box.
 HWND WaitForDialog(DWORD pid, DWORD timeoutMs = 5000);
 // The open-file dialog: puts a full path in its file-name field and clicks
 // Open; or clicks Cancel. Both wait until the dialog is gone.
 void ChooseFile(HWND dialog, const std::wstring& path);
+// The file-name field of an open-file dialog.
+HWND FileNameField(HWND dialog);
 void CancelDialog(HWND dialog);
 // The text of a message box (its static text control).
 std::wstring MessageBoxText(HWND box);
@@ -143,5 +154,13 @@ std::optional<DWORD> ReadDword(const std::wstring& key, const std::wstring& name
 
 inline const std::wstring kGameKey = L"Software\\Valve\\Half-Life\\Settings";
 inline const std::wstring kToolKey = L"Software\\SourceTec\\CSMate";
+
+// A test case with a fresh launcher folder and none of the launcher's
+// registry keys left from earlier cases.
+class LauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetLauncherKeys(); }
+    CaseFolder folder;
+};
 
 }  // namespace driver

@@ -48,9 +48,9 @@ private:
     std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
 };
 
-struct HyperlinkTest : ::testing::Test {
+struct HyperlinkTest : LauncherTest {
     void SetUp() override {
-        ResetLauncherKeys();
+        LauncherTest::SetUp();
         folder.CopyProgram(L"fake_recorder.exe", L"browser.exe");
         folder.CopyProgram(L"fake_recorder.exe", L"fallback.exe");
         // The address is https: Wine's shell opens it with the https handler.
@@ -75,7 +75,6 @@ struct HyperlinkTest : ::testing::Test {
         MoveMouse(r.left + 100, r.top + 50);
     }
 
-    CaseFolder folder;
     ClassesRootValues classes;
     std::wstring shellCommand;
 };

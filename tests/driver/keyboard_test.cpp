@@ -9,9 +9,9 @@ namespace {
 using namespace driver;
 using shell::Control;
 
-struct KeyboardTest : ::testing::Test {
+struct KeyboardTest : LauncherTest {
     void SetUp() override {
-        ResetLauncherKeys();
+        LauncherTest::SetUp();
         folder.MakeDirectory(L"cstrike_schinese");
         folder.Write(L"cstrike_schinese\\config.cfg", "");
         launcher = std::make_unique<Launcher>(folder);
@@ -39,14 +39,8 @@ struct KeyboardTest : ::testing::Test {
         }
         return visited;
     }
-    void SelectPage(int page) {
-        RECT r;
-        GetWindowRect(launcher->Control(Control::选择夹1), &r);
-        ClickAt(r.left + (page == 0 ? 20 : 90), r.top + 10);
-    }
     std::string Config() const { return folder.Read(L"cstrike_schinese\\config.cfg").value_or("?"); }
 
-    CaseFolder folder;
     std::unique_ptr<Launcher> launcher;
 };
 
@@ -61,7 +55,7 @@ TEST_F(KeyboardTest, TabCyclesOverTheShownPageFromTheStartButton) {
     back.push_back(Control::进入游戏);
     EXPECT_EQ(Walk(15, true), back);
 
-    SelectPage(1);
+    ShowPage(*launcher, shell::Page::Paths);
     ASSERT_TRUE(FocusIs(Control::编辑框3));
     const std::vector<Control> paths = {Control::进入游戏, Control::name,   Control::name1,
                                         Control::name2,    Control::按钮1,  Control::找CS,
@@ -70,14 +64,14 @@ TEST_F(KeyboardTest, TabCyclesOverTheShownPageFromTheStartButton) {
 }
 
 TEST_F(KeyboardTest, PagesShowTheirControlsAndFocusTheirFirst) {
-    SelectPage(1);
+    ShowPage(*launcher, shell::Page::Paths);
     ASSERT_TRUE(FocusIs(Control::编辑框3));
     for (const shell::ControlDef& d : shell::Controls()) {
         if (d.parent == shell::Parent::Tab) {
             EXPECT_EQ(IsWindowVisible(launcher->Control(d.control)) != FALSE, d.page == shell::Page::Paths) << d.name;
         }
     }
-    SelectPage(0);
+    ShowPage(*launcher, shell::Page::Options);
     ASSERT_TRUE(FocusIs(Control::准星透明));
     EXPECT_FALSE(IsWindowVisible(launcher->Control(Control::编辑框1)));
     EXPECT_TRUE(IsWindowVisible(launcher->Control(Control::单选框1)));

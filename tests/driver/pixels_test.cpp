@@ -48,10 +48,7 @@ double MatchWithShift(const Shot& shot, const shell::Image& banner, int shift) {
     return total ? static_cast<double>(same) / total : 0.0;
 }
 
-struct PixelsTest : ::testing::Test {
-    void SetUp() override { ResetLauncherKeys(); }
-    CaseFolder folder;
-};
+struct PixelsTest : LauncherTest {};
 
 TEST_F(PixelsTest, BannerIsDrawnAtItsOwnSizeWithItsFirstEightColumnsCut) {
     Launcher l(folder);

@@ -17,12 +17,11 @@ struct Browse {
     bool tellsTheTool;       // writes the game path to Executable File
 };
 
-struct PlayBrowseTest : ::testing::Test {
+struct PlayBrowseTest : LauncherTest {
     void SetUp() override {
-        ResetLauncherKeys();
+        LauncherTest::SetUp();
         ForgetFileDialogFolders();  // a first use: no folder the dialog remembers
     }
-    CaseFolder folder;
 
     void MakeGameFolder(const std::wstring& relative) const {
         const std::wstring prefix = relative.empty() ? L"" : relative + L"\\";

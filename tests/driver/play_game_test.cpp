@@ -22,13 +22,12 @@ std::size_t Count(const std::string& haystack, const std::string& needle) {
     return n;
 }
 
-struct PlayGameTest : ::testing::Test {
+struct PlayGameTest : LauncherTest {
     void SetUp() override {
-        ResetLauncherKeys();
+        LauncherTest::SetUp();
         ForgetFileDialogFolders();
         MakeGameFolder(L"");
     }
-    CaseFolder folder;
     Fakes fakes{{folder.Path()}};
 
     // A folder the game's console script can be appended to.

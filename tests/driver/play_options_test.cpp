@@ -18,13 +18,12 @@ struct Choice {
     std::string line;  // what the choice appends, CR LF included
 };
 
-struct PlayOptionsTest : ::testing::Test {
+struct PlayOptionsTest : LauncherTest {
     void SetUp() override {
-        ResetLauncherKeys();
+        LauncherTest::SetUp();
         folder.MakeDirectory(L"cstrike_schinese");
         folder.Write(L"cstrike_schinese\\config.cfg", "bind w +forward\r\n");
     }
-    CaseFolder folder;
     std::string Config() const { return folder.Read(L"cstrike_schinese\\config.cfg").value_or(""); }
 };
 

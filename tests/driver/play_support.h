@@ -151,22 +151,6 @@ private:
 
 // --- the open-file dialog ---
 
-inline BOOL CALLBACK FindEditBelow(HWND h, LPARAM found) {
-    if (ClassOf(h) != L"Edit") return TRUE;
-    *reinterpret_cast<HWND*>(found) = h;
-    return FALSE;
-}
-
-// Its file-name field.
-inline HWND FileNameField(HWND dialog) {
-    constexpr int kFileNameCombo = 0x47C;  // cmb13 of an Explorer-style dialog
-    HWND field = GetDlgItem(dialog, kFileNameCombo);
-    if (!field || ClassOf(field) == L"Edit") return field;
-    HWND edit = nullptr;  // a combo box, perhaps inside a ComboBoxEx, holds it
-    EnumChildWindows(field, FindEditBelow, reinterpret_cast<LPARAM>(&edit));
-    return edit;
-}
-
 // The folders the open-file dialogs remember for each program name, so that
 // the next dialog of a launcher.exe opens where the last one was left.
 inline void ForgetFileDialogFolders() {
@@ -175,27 +159,8 @@ inline void ForgetFileDialogFolders() {
 
 // --- the launcher ---
 
-// Returns once the launcher's thread has finished the action it is running:
-// a message sent from another thread is handled only between two messages
-// of its own, never inside an action (unless the action runs a modal loop).
-inline void Settle(const Launcher& l) {
-    DWORD_PTR result = 0;
-    EXPECT_NE(SendMessageTimeoutW(l.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result), 0)
-        << "the launcher did not come back";
-}
-
 inline void SetBox(const Launcher& l, Control box, const std::string& ansi) {
     SendMessageA(l.Control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()));
-}
-
-// Shows a page of the tab control by clicking its header.
-inline void ShowPage(const Launcher& l, shell::Page page) {
-    Activate(l.Window());
-    RECT r;
-    GetWindowRect(l.Control(Control::选择夹1), &r);
-    ClickAt(r.left + (page == shell::Page::Paths ? 100 : 20), r.top + 10);
-    const Control probe = page == shell::Page::Paths ? Control::找CS : Control::准星透明;
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(l.Control(probe)) != FALSE; }));
 }
 
 // Clicks a check box and waits for the action that the click raised to end.
@@ -214,57 +179,6 @@ inline std::vector<std::string> OtherWindows(const Launcher& l) {
     for (const HWND h : VisibleWindowsOf(l.Pid()))
         if (h != l.Window()) others.push_back(Narrow(ClassOf(h)) + " \"" + Narrow(WideTextOf(h)) + "\"");
     return others;
-}
-
-// --- lists ---
-
-enum class By { Mouse, Keyboard };
-
-inline HWND DroppedList(DWORD pid) {
-    HWND list = nullptr;
-    WaitUntil([&] {
-        for (const HWND h : VisibleWindowsOf(pid))
-            if (ClassOf(h) == L"ComboLBox") list = h;
-        return list != nullptr;
-    });
-    return list;
-}
-
-// Chooses an item of a list as a player does: drops the list down (with the
-// arrow button, or F4 in the text field) and clicks the item, or moves to it
-// with the arrow keys and takes it with Enter.
-inline void ChooseItem(const Launcher& l, Control combo, int index, By by) {
-    const HWND c = l.Control(combo);
-    Activate(l.Window());
-    RECT r;
-    GetWindowRect(c, &r);
-    const int middle = (r.top + r.bottom) / 2;
-    if (by == By::Mouse) {
-        ClickAt(r.right - 6, middle);  // the drop-down arrow
-    } else {
-        ClickAt(r.left + 10, middle);  // the text field takes the focus
-        Key(VK_F4);
-    }
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(c, CB_GETDROPPEDSTATE, 0, 0) != 0; })) << "the list did not drop";
-    const HWND list = DroppedList(l.Pid());
-    ASSERT_NE(list, nullptr);
-    if (by == By::Mouse) {
-        const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-        const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-        POINT at{10, (index - top) * height + height / 2};
-        ClientToScreen(list, &at);
-        ClickAt(at.x, at.y);
-    } else {
-        for (int step = 0; step < 12 && SelectionOf(c) != index; ++step) {
-            const int now = SelectionOf(c);
-            Key(now < index ? VK_DOWN : VK_UP);  // from no selection, Down takes the first
-            WaitUntil([&] { return SelectionOf(c) != now; }, 1000);
-        }
-        ASSERT_EQ(SelectionOf(c), index);
-        Key(VK_RETURN);
-    }
-    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(c, CB_GETDROPPEDSTATE, 0, 0) == 0; })) << "the list stayed down";
-    EXPECT_EQ(SelectionOf(c), index);
 }
 
 // --- bad program paths ---

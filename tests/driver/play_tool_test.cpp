@@ -9,9 +9,7 @@ namespace {
 
 using namespace play;
 
-struct PlayToolTest : ::testing::Test {
-    void SetUp() override { ResetLauncherKeys(); }
-    CaseFolder folder;
+struct PlayToolTest : LauncherTest {
     Fakes fakes{{folder.Path()}};
 
     std::wstring Tool() const { return folder / L"CSMate.exe"; }

@@ -54,29 +54,6 @@ void SetBox(const Launcher& l, Control c, const std::string& utf8) {
     SendMessageW(l.Control(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// Types ASCII into a box as a player would, replacing what it held.
-void TypeInto(const Launcher& l, Control c, const std::string& ascii) {
-    const HWND box = l.Control(c);
-    Click(box);
-    SendMessageW(box, EM_SETSEL, 0, -1);
-    TypeText(ascii);
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(box) == ascii; })) << TextOf(box);
-}
-
-void ShowPage(const Launcher& l, int page) {
-    Activate(l.Window());
-    RECT r;
-    GetWindowRect(l.Control(Control::选择夹1), &r);
-    ClickAt(r.left + (page == 0 ? 20 : 100), r.top + 10);
-    const Control probe = page == 0 ? Control::窗口模式 : Control::找CS;
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(l.Control(probe)) != FALSE; }));
-}
-
-// Returns once the launcher has handled everything sent to it before.
-void Settle(const Launcher& l) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(l.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
-}
 
 // Dates a file back, as a settings file from an earlier run would be. (Wine
 // parses a profile file anew on every call while it is under 2 s old.)
@@ -92,10 +69,7 @@ void AgeByAnHour(const std::wstring& path) {
     CloseHandle(f);
 }
 
-struct SettingsTest : ::testing::Test {
-    void SetUp() override { ResetLauncherKeys(); }
-    CaseFolder folder;
-};
+struct SettingsTest : LauncherTest {};
 
 TEST_F(SettingsTest, SaveWritesTheThreeFilesByteForByteAndTheNextStartRestoresTheBoxes) {
     folder.MakeDirectory(L"cstrike_schinese");  // the name key's file is created here
@@ -110,13 +84,13 @@ TEST_F(SettingsTest, SaveWritesTheThreeFilesByteForByteAndTheNextStartRestoresTh
         Launcher launcher(folder);
         ASSERT_TRUE(launcher.Started());
         Activate(launcher.Window());
-        TypeInto(launcher, Control::name, "Player One");
+        EXPECT_TRUE(TypeInto(launcher, Control::name, "Player One"));
         SetBox(launcher, Control::name1, "晴川");
-        TypeInto(launcher, Control::name2, "x\"y");
-        TypeInto(launcher, Control::鼠标速度调节, "2.5");
+        EXPECT_TRUE(TypeInto(launcher, Control::name2, "x\"y"));
+        EXPECT_TRUE(TypeInto(launcher, Control::鼠标速度调节, "2.5"));
         // The game dialog fills the path box and moves the current directory
         // to the game's folder, so the append goes there.
-        ShowPage(launcher, 1);
+        ShowPage(launcher, shell::Page::Paths);
         Click(launcher.Control(Control::找CS));
         ChooseFile(WaitForDialog(launcher.Pid()), folder / L"game\\cstrike.exe");
         ASSERT_TRUE(WaitUntil([&] { return TextOf(launcher.Control(Control::编辑框1)) == gamePath; }));

@@ -34,13 +34,8 @@ class Player {
 public:
     Player(const CaseFolder& folder, Launcher& launcher) : folder_(folder), l_(launcher) {}
 
-    // Replaces a box's text by typing, as a player does.
     void Type(Control box, const std::string& text) {
-        const HWND h = l_.Control(box);
-        Click(h);
-        SendMessageW(h, EM_SETSEL, 0, -1);
-        TypeText(text);
-        ASSERT_TRUE(WaitUntil([&] { return TextOf(h) == text; })) << shell::Def(box).name << ": " << TextOf(h);
+        ASSERT_TRUE(TypeInto(l_, box, text)) << shell::Def(box).name << ": " << TextOf(l_.Control(box));
     }
 
     void ExpectAppended(const std::string& block) {
@@ -54,23 +49,10 @@ public:
                        "\"\r\n");
     }
 
-    // Drops the list down with F4 and clicks item `index`.
+    // Drops the list down and clicks item `index`.
     void Choose(Control combo, int index, const std::string& line) {
-        const HWND h = l_.Control(combo);
-        Click(h);
-        Key(VK_F4);
-        HWND list = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            for (const HWND w : VisibleWindowsOf(l_.Pid()))
-                if (ClassOf(w) == L"ComboLBox") list = w;
-            return list != nullptr;
-        }));
-        RECT r;
-        GetWindowRect(list, &r);
-        const int itemHeight = static_cast<int>(SendMessageW(h, CB_GETITEMHEIGHT, 0, 0));
-        ClickAt((r.left + r.right) / 2, r.top + 2 + index * itemHeight + itemHeight / 2);
+        ASSERT_NO_FATAL_FAILURE(ChooseItem(l_, combo, index, By::Mouse));
         ExpectAppended(line);
-        ASSERT_EQ(SelectionOf(h), index);
     }
 
     void ToggleTranslucency() {
@@ -85,11 +67,9 @@ public:
         ASSERT_TRUE(WaitUntil([&] { return ReadDword(kGameKey, L"ScreenWidth") == width; }));
     }
 
-    void SelectPage(int page) {
-        RECT r;
-        GetWindowRect(l_.Control(Control::选择夹1), &r);
-        ClickAt(r.left + (page == 0 ? 20 : 90), r.top + 10);
-        const Control first = page == 0 ? Control::准星透明 : Control::编辑框3;
+    void SelectPage(shell::Page page) {
+        ShowPage(l_, page);
+        const Control first = shell::FirstFocusOf(page);
         ASSERT_TRUE(WaitUntil([&] { return l_.FocusedControl() == first; }));
     }
 
@@ -117,10 +97,10 @@ TEST(Soak, ManyRoundsLeakNothingAndLoseNothing) {
     Activate(l.Window());
     Player player(folder, l);
     // Choosing the game moves the current directory, and the appends, there.
-    ASSERT_NO_FATAL_FAILURE(player.SelectPage(1));
+    ASSERT_NO_FATAL_FAILURE(player.SelectPage(shell::Page::Paths));
     Click(l.Control(Control::找CS));
     ChooseFile(WaitForDialog(l.Pid()), folder / L"game\\cstrike.exe");
-    ASSERT_NO_FATAL_FAILURE(player.SelectPage(0));
+    ASSERT_NO_FATAL_FAILURE(player.SelectPage(shell::Page::Options));
 
     const char* colours[] = {"50 250 50", "250 50 50", "50 50 250", "250 250 50", "50 250 250"};
     const char* sizes[] = {"auto", "small", "medium", "large"};
@@ -152,8 +132,8 @@ TEST(Soak, ManyRoundsLeakNothingAndLoseNothing) {
             player.Choose(Control::持枪方式, h, "\r\ncl_righthand \"" + std::to_string(h) + "\"\r\n"));
         ASSERT_NO_FATAL_FAILURE(player.ToggleTranslucency());
         ASSERT_NO_FATAL_FAILURE(player.ClickRadio(radios[round % 3], widths[round % 3]));
-        ASSERT_NO_FATAL_FAILURE(player.SelectPage(1));
-        ASSERT_NO_FATAL_FAILURE(player.SelectPage(0));
+        ASSERT_NO_FATAL_FAILURE(player.SelectPage(shell::Page::Paths));
+        ASSERT_NO_FATAL_FAILURE(player.SelectPage(shell::Page::Options));
         if (round + 1 == warmUp) {
             afterWarmUp = MeasureProcess(l.Pid());
             warmedAt = GetTickCount64();

@@ -12,10 +12,7 @@ using shell::Control;
 
 const std::string kEmptySaveBlock = "\r\nname \"\"\r\nsetinfo \"\" \"\"\r\nsensitivity \"\"\r\n";
 
-struct StartupTest : ::testing::Test {
-    void SetUp() override { ResetLauncherKeys(); }
-    CaseFolder folder;
-};
+struct StartupTest : LauncherTest {};
 
 TEST_F(StartupTest, WindowHasTitleSizeCentredPositionFrameAndIcons) {
     Launcher launcher(folder);

@@ -46,10 +46,7 @@ LRESULT DefaultComboItemHeight() {
     return height;
 }
 
-struct WindowTableTest : ::testing::Test {
-    void SetUp() override { ResetLauncherKeys(); }
-    CaseFolder folder;
-};
+struct WindowTableTest : LauncherTest {};
 
 TEST_F(WindowTableTest, EveryControlAsTheTableSays) {
     Launcher l(folder);

@@ -282,12 +282,12 @@ Tally CountBlocks(const std::string& file, const std::vector<std::string>& tags,
 
 // Runs two append workers at once in the folder; true when both ended well.
 bool RunTwoWorkers(const TempFolder& folder, const char* mode, int count) {
-    const std::wstring worker = ProgramDirectory() + L"\\append_worker.exe";
+    const std::wstring worker = driver::BinDirectory() + L"\\append_worker.exe";
     PROCESS_INFORMATION started[2]{};
     const wchar_t* tags[2] = {L"A", L"B"};
     for (int i = 0; i < 2; ++i) {
         std::wstring command = L"\"" + worker + L"\" " + tags[i] + L" " + std::to_wstring(count) + L" " +
-                               WideFromUtf8(mode);
+                               driver::Widen(mode);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         // Both start suspended and are let go together.

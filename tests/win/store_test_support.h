@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "file_tree.h"
+#include "test_basics.h"
 #include "process_usage.h"
 #include "stores/config_text.h"
 
@@ -22,24 +22,10 @@ namespace store_test {
 
 // --- text ---
 
-inline std::wstring WideFromUtf8(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring w(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-    return w;
-}
-
-inline std::string BytesInCodePage(UINT codePage, std::wstring_view w) {
-    if (w.empty()) return {};
-    const int n = WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
-    return s;
-}
+using driver::BytesInCodePage;
 
 // The GBK bytes of a text written in this source file (UTF-8).
-inline std::string Gbk(std::string_view utf8) { return BytesInCodePage(936, WideFromUtf8(utf8)); }
+inline std::string Gbk(std::string_view utf8) { return BytesInCodePage(936, driver::Widen(utf8)); }
 
 // The lines of a file that say something: CR LF split, empty lines dropped.
 inline std::vector<std::string> NonEmptyLines(std::string_view bytes) {
@@ -56,35 +42,13 @@ inline std::vector<std::string> NonEmptyLines(std::string_view bytes) {
 
 // --- files ---
 
-inline std::wstring ProgramDirectory() {
-    wchar_t path[MAX_PATH * 4];
-    const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    std::wstring p(path, n);
-    return p.substr(0, p.find_last_of(L'\\'));
-}
-
+// Files named by ANSI paths, as the launcher names them.
 inline std::optional<std::string> ReadBytes(const std::string& path) {
-    const HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    std::vector<char> buffer(1 << 16);
-    DWORD got = 0;
-    while (ReadFile(f, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0)
-        bytes.append(buffer.data(), got);
-    CloseHandle(f);
-    return bytes;
+    return driver::ReadFileBytes(driver::WideFrom(CP_ACP, path));
 }
-
 inline bool WriteBytes(const std::string& path, std::string_view bytes) {
-    const HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-    return ok && written == bytes.size();
+    return driver::WriteFileBytes(driver::WideFrom(CP_ACP, path), bytes);
 }
-
 
 // An empty folder of its own (ASCII path) under the build's test-run folder,
 // removed again at the end of the case. The profile functions cache files by
@@ -92,12 +56,12 @@ inline bool WriteBytes(const std::string& path, std::string_view bytes) {
 class TempFolder {
 public:
     explicit TempFolder(const std::string& name) {
-        const std::wstring root = ProgramDirectory() + L"\\..\\testrun";
+        const std::wstring root = driver::BinDirectory() + L"\\..\\testrun";
         CreateDirectoryW(root.c_str(), nullptr);
         const std::wstring winRoot = root + L"\\win";
         CreateDirectoryW(winRoot.c_str(), nullptr);
         wchar_t full[MAX_PATH * 4];
-        GetFullPathNameW((winRoot + L"\\" + WideFromUtf8(name)).c_str(), static_cast<DWORD>(std::size(full)), full,
+        GetFullPathNameW((winRoot + L"\\" + driver::Widen(name)).c_str(), static_cast<DWORD>(std::size(full)), full,
                          nullptr);
         wide_ = full;
         driver::DeleteTree(wide_);
